@@ -1,0 +1,11 @@
+#include <windows.h>
+
+#include "names/tick_count.h"
+
+namespace names {
+
+std::uint32_t SystemTickCount() {
+    return GetTickCount();
+}
+
+}  // namespace names
