@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "names/gbk_text.h"
 #include "tests/support/recorded_fatal_error.h"
@@ -93,6 +95,26 @@ TEST(GbkText, NumberToTextFormats) {
     EXPECT_EQ(Bytes(NumberToText(1e13)), "1e+13");
     EXPECT_EQ(Bytes(NumberToText(0.0001)), "0.0001");
     EXPECT_EQ(Bytes(NumberToText(GbkText(kWang))), kWang);
+}
+
+TEST(GbkText, NumberToTextIntegersMatchPrintf) {
+    // The integer digits are written by hand; "%d" is the reference, across every digit count,
+    // both signs and the ends of the range.
+    std::vector<std::int32_t> values = {INT32_MIN, INT32_MIN + 1, INT32_MAX, INT32_MAX - 1};
+    for (std::int64_t power = 1; power <= 1000000000; power *= 10) {
+        for (const std::int64_t near : {power - 1, power, power + 1}) {
+            values.push_back(static_cast<std::int32_t>(near));
+            values.push_back(static_cast<std::int32_t>(-near));
+        }
+    }
+    for (std::int32_t v = -1000; v <= 1000; ++v) {
+        values.push_back(v);
+    }
+    for (const std::int32_t value : values) {
+        char expected[16];
+        std::snprintf(expected, sizeof expected, "%d", static_cast<int>(value));
+        EXPECT_EQ(Bytes(NumberToText(value)), expected) << value;
+    }
 }
 
 TEST(GbkText, TextToIntReadsWhatUsersType) {
