@@ -5,8 +5,6 @@
 namespace app {
 
 void ApplyWindowSkin() {}
-void SaveNamesOnClose() {}
-void OpenAuthorPage() {}
 void ReleasePlatform() {}
 
 }  // namespace app

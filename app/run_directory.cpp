@@ -36,7 +36,7 @@ std::wstring DirectoryOfPath(std::wstring_view path) {
 
 void RecordRunDirectory() {
     std::wstring directory = DirectoryOfPath(ModulePath());
-    recorded_directory = FromWide(directory, kGb18030CodePage);
+    recorded_directory = FromWidePath(directory);
     // "C:" alone names the drive's current directory; the root is meant.
     if (directory.size() == 2 && directory[1] == L':') {
         directory += L'\\';

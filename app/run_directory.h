@@ -16,8 +16,9 @@ std::wstring DirectoryOfPath(std::wstring_view path);
 // Records the executable's directory and makes it the current directory.
 void RecordRunDirectory();
 
-// A new copy of the directory, without a trailing backslash, in GBK (GB18030 for characters
-// that GBK lacks). File names are formed by appending a text that begins with a backslash.
+// A new copy of the directory, without a trailing backslash, in GBK (with four-byte escapes for
+// characters that GBK lacks, see gbk_convert.h). File names are formed by appending a text that
+// begins with a backslash.
 names::GbkText RunDirectory();
 
 }  // namespace app

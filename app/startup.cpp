@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <objbase.h>
+
 #include "app/event_wiring.h"
 #include "app/main_window.h"
 #include "app/message_loop.h"
@@ -12,9 +14,32 @@
 
 namespace app {
 
+namespace {
+
+// The shell may hand an address to extensions that need COM on the calling thread.
+class ComApartment {
+  public:
+    ComApartment()
+        : initialised_(SUCCEEDED(
+              CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment() {
+        if (initialised_) {
+            CoUninitialize();
+        }
+    }
+
+  private:
+    bool initialised_;
+};
+
+}  // namespace
+
 int RunProgram() {
     RecordRunDirectory();
     RecordWindowThread();
+    const ComApartment com;
 
     const std::optional<WindowTemplate> layout = ReadMainWindowTemplate();
     if (!layout) {

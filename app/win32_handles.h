@@ -57,7 +57,9 @@ struct InvalidEmptyTraits {
     static void Release(Handle handle) noexcept { kRelease(handle); }
 };
 
-inline void DeleteGdiObject(HGDIOBJ object) noexcept { DeleteObject(object); }
+inline void DeleteGdiObject(HGDIOBJ object) noexcept {
+    DeleteObject(object);
+}
 
 using KernelHandleTraits = NullEmptyTraits<HANDLE, &CloseHandle>;
 using FileHandleTraits = InvalidEmptyTraits<&CloseHandle>;

@@ -19,6 +19,10 @@ wine_env_prepare_prefix() {
         WINEPREFIX=$prefix wineserver -w
         touch "$prefix/.varnelo-ready"
     fi
+    # The drive R: is an empty directory of the prefix's own, for tests that run from the root
+    # of a drive.
+    mkdir -p "$prefix/drive-r"
+    ln -sfn "$prefix/drive-r" "$prefix/dosdevices/r:"
     # Services started from inside a test would inherit ctest's pipes and make it hang.
     WINEPREFIX=$prefix wineserver -p
     WINEPREFIX=$prefix LANG=$lang wine cmd /c exit >/dev/null 2>&1 || true

@@ -154,10 +154,59 @@ ScratchDirectory::~ScratchDirectory() {
     RemoveTree(path_);
 }
 
-std::wstring ProgramUnderTest() {
+std::wstring PathFromEnvironment(const wchar_t* variable) {
     wchar_t path[MAX_PATH * 2] = {};
-    GetEnvironmentVariableW(L"VARNELO_EXE", path, MAX_PATH * 2);
-    return path;
+    GetEnvironmentVariableW(variable, path, MAX_PATH * 2);
+    wchar_t full[MAX_PATH * 2] = {};
+    GetFullPathNameW(path, MAX_PATH * 2, full, nullptr);
+    return full;
+}
+
+std::wstring ProgramUnderTest() {
+    return PathFromEnvironment(L"VARNELO_EXE");
+}
+
+std::optional<std::string> ReadWholeFile(const std::wstring& path) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    char buffer[65536];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+        bytes.append(buffer, read);
+    }
+    CloseHandle(file);
+    return bytes;
+}
+
+void WriteWholeFileForTest(const std::wstring& path, const std::string& bytes) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        throw std::runtime_error("cannot write a test file");
+    }
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+std::vector<std::wstring> DirectoryEntries(const std::wstring& directory) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW entry{};
+    const HANDLE search = FindFirstFileW((directory + L"\\*").c_str(), &entry);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = entry.cFileName;
+            if (name != L"." && name != L"..") {
+                names.push_back(name);
+            }
+        } while (FindNextFileW(search, &entry));
+        FindClose(search);
+    }
+    return names;
 }
 
 RunningProgram::RunningProgram(const std::wstring& directory)

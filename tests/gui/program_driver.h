@@ -39,8 +39,17 @@ class ScratchDirectory {
     std::wstring path_;
 };
 
+// The full Windows path of a file that an environment variable names (ctest passes Unix paths,
+// which Wine resolves on the drive of the current directory).
+std::wstring PathFromEnvironment(const wchar_t* variable);
 // The exe under test, named by the environment variable VARNELO_EXE.
 std::wstring ProgramUnderTest();
+
+// The bytes of a file, or empty when it cannot be read.
+std::optional<std::string> ReadWholeFile(const std::wstring& path);
+void WriteWholeFileForTest(const std::wstring& path, const std::string& bytes);
+// The names of the entries in a directory, without "." and "..".
+std::vector<std::wstring> DirectoryEntries(const std::wstring& directory);
 
 struct MessageBoxSeen {
     HWND box = nullptr;
