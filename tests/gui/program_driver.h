@@ -69,6 +69,7 @@ class RunningProgram {
 
     HWND window() const { return window_; }
     DWORD process_id() const { return process_.dwProcessId; }
+    HANDLE process_handle() const { return process_.hProcess; }
     const std::wstring& exe_path() const { return exe_path_; }
 
     HWND Control(names::Control control) const;
